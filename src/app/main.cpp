@@ -2,7 +2,6 @@
 #include "app/translations.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -10,10 +9,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Talvero"));
     QApplication::setOrganizationName(QStringLiteral("Quellwerk"));
     QApplication::setDesktopFileName(QStringLiteral("talvero"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/talvero.svg")));
     talvero::Deutsche_Uebersetzung_installieren(app);
 
     talvero::TMyWindow window;
     window.show();
-    QTimer::singleShot(0, &window, &talvero::TMyWindow::FormShow);
     return app.exec();
 }
