@@ -30,22 +30,19 @@ int Zahlen_vergleichen(double a, double b) {
     return a > b ? 1 : (a < b ? -1 : 0);
 }
 
-// The unit name as the short ANSI string of the name keys.
-QString Kurzname(const QString& Einheit) {
-    return ansiKuerzen(Grossbuchstaben(Einheit), Namenslaenge);
-}
-
-QByteArray Alphabetschluessel(const QString& Einheit) {
-    QString key = Kurzname(Einheit);
-    // The short string is cut again after every replacement.
-    key = key.replace(u'Ä', QStringLiteral("AE")).left(Namenslaenge);
-    key = key.replace(u'Ö', QStringLiteral("OE")).left(Namenslaenge);
-    key = key.replace(u'Ü', QStringLiteral("UE")).left(Namenslaenge);
-    return toAnsi(key);
-}
-
+// The upper-cased unit name as a short ANSI string of at most 34 characters.
 QByteArray Namensschluessel(const QString& Einheit) {
-    return toAnsi(Kurzname(Einheit));
+    return toAnsi(Grossbuchstaben(QStringView(Einheit).left(Namenslaenge)));
+}
+
+// The name key with Ä, Ö and Ü spelled out; the short string is cut again after every
+// replacement.
+QByteArray Alphabetschluessel(const QString& Einheit) {
+    QByteArray key = Namensschluessel(Einheit);
+    key = key.replace('\xC4', "AE").left(Namenslaenge);
+    key = key.replace('\xD6', "OE").left(Namenslaenge);
+    key = key.replace('\xDC', "UE").left(Namenslaenge);
+    return key;
 }
 
 QString Landschluessel(const QString& Land_Name) {

@@ -1,6 +1,7 @@
 #include "database/textcodec.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace talvero {
@@ -43,10 +44,22 @@ QStringList splitLines(const QString& text) {
 } // namespace
 
 QByteArray toAnsi(QStringView text) {
-    QByteArray out;
-    out.reserve(text.size());
-    for (const char32_t c : text.toUcs4())
-        out.append(ansiByte(c));
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* p = out.data();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isSurrogate(c)) {
+            // A pair is one character, and no character outside the BMP is in the
+            // code page; a lone surrogate is not representable either.
+            if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate())
+                ++i;
+            *p++ = '?';
+            continue;
+        }
+        *p++ = ansiByte(c);
+    }
+    out.truncate(p - out.constData());
     return out;
 }
 
@@ -61,7 +74,12 @@ QString fromAnsi(QByteArrayView bytes) {
 }
 
 QString ansiKuerzen(QStringView text, qsizetype maxLength) {
-    return fromAnsi(toAnsi(text.left(maxLength)));
+    const QStringView kurz = text.left(maxLength);
+    // Text of Latin-1 letters outside 0x80..0x9F goes through the code page unchanged.
+    const bool unveraendert = std::all_of(kurz.begin(), kurz.end(), [](QChar c) {
+        return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF);
+    });
+    return unveraendert ? kurz.toString() : fromAnsi(toAnsi(kurz));
 }
 
 QStringList Textzeilen_lesen(QByteArrayView bytes) {
