@@ -1,5 +1,6 @@
 #include "app/commands.h"
 #include "app/headline.h"
+#include "app/translations.h"
 #include "app_env.h"
 #include "database/settings.h"
 
@@ -13,6 +14,9 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QTimer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -469,6 +473,58 @@ TEST(InfoTest, TextsOnUnitAndArea) {
               (QStringList{u"Erste Zeile\r\nZweite Zeile"_qs, u"Erste Zeile****Zweite Zeile"_qs,
                            u"Längen\r\naller Art\r\n"_qs}));
     EXPECT_TRUE(Aktion(*w, "ToolButton1_Aktion")->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+TEST(KeyboardTest, EnterComputesAndTypingComputesWhenAutomatic) {
+    Fensterumgebung f;
+    auto w = f.Fenster_starten();
+    QApplication::setActiveWindow(w.get());
+    Testumrechner fake;
+    w->Umrechner_setzen(std::ref(fake));
+    auto* edit = Kind<QLineEdit>(*w, "Edit_Eingabe");
+    auto* list = Kind<QListView>(*w, "ListBoxEinheit");
+
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(fake.aufrufe, 1) << "Enter in the value field";
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(fake.aufrufe, 2) << "Enter in the list";
+
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_5);
+    EXPECT_EQ(fake.aufrufe, 2) << "typing computes only with automatic computing";
+    w->AutomatischesRechnen1Click();
+    EXPECT_EQ(fake.aufrufe, 3);
+    QTest::keyClick(edit, Qt::Key_Comma, Qt::KeypadModifier);
+    EXPECT_EQ(fake.aufrufe, 3) << "the keypad's decimal key alone";
+    QTest::keyClick(edit, Qt::Key_5);
+    EXPECT_EQ(fake.aufrufe, 4);
+    EXPECT_EQ(edit->text(), u"15,5"_qs);
+
+    Gebiet_waehlen(*w, 2); // Brüche: typing waits for Enter
+    const int vorher = fake.aufrufe;
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_7);
+    EXPECT_EQ(fake.aufrufe, vorher);
+    edit->clear();
+    Gebiet_waehlen(*w, 0);
+    EXPECT_EQ(fake.aufrufe, vorher) << "no automatic computing with an empty value field";
+}
+
+TEST(TranslationTest, StandardButtonsAreGerman) {
+    Anwendung_sicherstellen();
+    Deutsche_Uebersetzung_installieren(*qApp);
+    QMessageBox box(QMessageBox::Question, u"Bestätigen"_qs, u"?"_qs,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::Ok);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(u'&'), u"Ja"_qs);
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove(u'&'), u"Nein"_qs);
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove(u'&'), u"Abbrechen"_qs);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text().remove(u'&'), u"OK"_qs);
 }
 
 } // namespace
