@@ -13,10 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
