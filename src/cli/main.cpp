@@ -17,6 +17,8 @@ const std::map<QString, std::function<int(const QStringList&, Ausgabe&)>>& befeh
         {QStringLiteral("areas"), Befehl_areas},
         {QStringLiteral("units"), Befehl_units},
         {QStringLiteral("data"), Befehl_data},
+        {QStringLiteral("weekday"), Befehl_weekday},
+        {QStringLiteral("feasts"), Befehl_feasts},
     };
     return table;
 }
@@ -27,7 +29,9 @@ constexpr auto kUsage =
     "  areas\n"
     "  units GEBIET\n"
     "  data decrypt DATEI [--key SCHLUESSEL]\n"
-    "  data encrypt EINGABE AUSGABE [--key SCHLUESSEL]\n";
+    "  data encrypt EINGABE AUSGABE [--key SCHLUESSEL]\n"
+    "  weekday DATUM\n"
+    "  feasts JAHR [--julian]\n";
 
 } // namespace
 
