@@ -4,6 +4,7 @@
 #include "calendar/datecheck.h"
 
 #include <array>
+#include <expected>
 
 namespace talvero {
 namespace {

@@ -6,9 +6,10 @@
 
 // The calendars of the area "Kalender". Every calendar has a forward routine (day
 // number to date text) and an inverse one (date text to day number). The inverse
-// routines read the text with Datum_lesen (the Maya one with Teilstring_holen) and
-// only fail when a part is not an integer or leaves the 32-bit range; the shape of
-// the text and the ranges of day and month are the callers' business. The forward
+// routines read the text with Datum_lesen (the Maya one splits it at points) and only
+// fail when a part is not an integer or leaves the 32-bit range (the Hebrew one also
+// for what names no Hebrew date); the shape of the text and the ranges of day and
+// month are the callers' business. Day numbers are 64-bit, so no 32-bit year wraps. The forward
 // routines never fail: before a calendar's first day they give Ausserhalb_Bereich().
 // Years before year 1 are written and read in historical counting (-1 before 1).
 namespace talvero {
@@ -28,7 +29,8 @@ Tagesnummer Abendlaendisch_zu_JD(QStringView text);
 bool Abendlaendisch_fehlender_Tag(QStringView text);
 
 // Hebrew calendar, from 347998 (01.01.01). The year is read as typed; years before 1
-// and months outside 1 to 13 are not Hebrew dates and fail like a non-integer.
+// and months outside 1 to 13 are not Hebrew dates and fail like a non-integer. The
+// forward routine is meant for day numbers below 10^14.
 inline constexpr qint64 Juedischer_Beginn = 347998;
 qint64 Juedisches_Neujahr(qint64 Jahr);
 QString JD_zu_Juedisch(qint64 J);
@@ -65,7 +67,8 @@ QString JD_zu_Iranisch_neu(qint64 J);
 Tagesnummer Iranisch_neu_zu_JD(QStringView text);
 
 // Maya long count "baktun.katun.tun.uinal.kin", from 584283 (0.0.0.0.0). The pieces
-// are not limited to their usual ranges.
+// are not limited to their usual ranges; the inverse reads pieces 1 to 5 at ".", a
+// missing one counts as empty, pieces after the fifth are not read.
 inline constexpr qint64 Maya_Beginn = 584283;
 QString JD_zu_Maya(qint64 J);
 Tagesnummer Maya_zu_JD(QStringView text);

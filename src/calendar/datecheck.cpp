@@ -1,6 +1,6 @@
 #include "calendar/datecheck.h"
 
-#include "calendar/dates.h"
+#include "calendar/calendars.h"
 
 namespace talvero {
 namespace {
@@ -34,18 +34,13 @@ Pruefergebnis Datum_pruefen(const QString& text, int Hoechster_Tag, int Hoechste
 }
 
 Pruefergebnis Maya_Datum_pruefen(const QString& text) {
-    // A sixth piece would be dropped silently by the piece walk; refuse it instead.
-    if (Teilstueck_Anzahl(text, u'.') != 5)
+    // A sixth piece would be ignored by the reading; refuse it instead.
+    if (text.count(u'.') != 4)
         return Pruefergebnis::Falsch;
-    Pruefergebnis ergebnis = Pruefergebnis::Gut;
-    for (int i = 1; i <= 5; ++i) {
-        const auto n = Ganzzahl_lesen(Teilstring_holen(text, u'.', i));
-        if (!n && n.error() == Zahlfehler::Keine_Zahl)
-            return Pruefergebnis::Falsch;
-        if (!n && ergebnis == Pruefergebnis::Gut)
-            ergebnis = ueberlauf(n.error());
-    }
-    return ergebnis;
+    const Tagesnummer J = Maya_zu_JD(text);
+    if (J)
+        return Pruefergebnis::Gut;
+    return J.error() == Zahlfehler::Keine_Zahl ? Pruefergebnis::Falsch : ueberlauf(J.error());
 }
 
 QString Datumsform_Meldung(bool Jahr_0_Hinweis) {

@@ -1,7 +1,5 @@
 #include "calendar/dates.h"
 
-#include "database/tokens.h"
-
 #include <limits>
 
 namespace talvero {
@@ -104,14 +102,6 @@ qint64 Rest_abgerundet(qint64 Wert, qint64 Teiler) {
 qint64 Quotient_abgerundet(qint64 Wert, qint64 Teiler) {
     const qint64 q = Wert / Teiler;
     return (Wert % Teiler != 0) && ((Wert < 0) != (Teiler < 0)) ? q - 1 : q;
-}
-
-QString Teilstring_holen(const QString& text, QChar Trenner, int n) {
-    return GetToken(text, QString(Trenner), n);
-}
-
-qsizetype Teilstueck_Anzahl(QStringView text, QChar Trenner) {
-    return text.count(Trenner) + 1;
 }
 
 std::expected<Datumsteile, Zahlfehler> Datum_lesen(QStringView text) {

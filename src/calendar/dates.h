@@ -46,13 +46,6 @@ qint64 Rest_abgerundet(qint64 Wert, qint64 Teiler);
 // Floored quotient, the partner of Rest_abgerundet.
 qint64 Quotient_abgerundet(qint64 Wert, qint64 Teiler);
 
-// The n-th piece (from 1) of text split at separator; empty when there are fewer
-// pieces. Pieces after the n-th are ignored: "7.17" gives "" for n = 3.
-QString Teilstring_holen(const QString& text, QChar Trenner, int n);
-
-// Number of pieces of text split at separator (an empty text is one empty piece).
-qsizetype Teilstueck_Anzahl(QStringView text, QChar Trenner);
-
 // Reads a date text "DD.MM.YYYY": day from characters 1-2, month from 4-5, year from
 // character 7 to the end (so "-10000" and five-digit years are read whole). The
 // points are not examined here. The year is returned as typed (no year 0 handling).

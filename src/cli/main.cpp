@@ -14,8 +14,10 @@ namespace {
 
 const std::map<QString, std::function<int(const QStringList&, Ausgabe&)>>& befehle() {
     static const std::map<QString, std::function<int(const QStringList&, Ausgabe&)>> table = {
-        {QStringLiteral("areas"), Befehl_areas},   {QStringLiteral("units"), Befehl_units},
-        {QStringLiteral("data"), Befehl_data},     {QStringLiteral("weekday"), Befehl_weekday},
+        {QStringLiteral("areas"), Befehl_areas},
+        {QStringLiteral("units"), Befehl_units},
+        {QStringLiteral("data"), Befehl_data},
+        {QStringLiteral("weekday"), Befehl_weekday},
         {QStringLiteral("feasts"), Befehl_feasts},
     };
     return table;

@@ -129,10 +129,7 @@ TEST(DateText, Datum_zusammensetzenPadsDayMonthAndShortYears) {
     EXPECT_EQ(Datum_zusammensetzen(31, 12, 0), u"31.12.00"_qs);
 }
 
-TEST(DateText, PiecesAndFlooredRemainder) {
-    EXPECT_EQ(Teilstring_holen(u"7.17.18.13.1"_qs, u'.', 1), u"7"_qs);
-    EXPECT_EQ(Teilstring_holen(u"7.17.18.13.1"_qs, u'.', 5), u"1"_qs);
-    EXPECT_EQ(Teilstring_holen(u"7.17"_qs, u'.', 3), QString());
+TEST(DateText, FlooredQuotientAndRemainder) {
     EXPECT_EQ(Rest_abgerundet(-1, 7), 6);
     EXPECT_EQ(Rest_abgerundet(13, 7), 6);
     EXPECT_EQ(Quotient_abgerundet(-1, 7), -1);
