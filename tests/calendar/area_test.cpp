@@ -1,5 +1,6 @@
 #include "calendar/calendar_area.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -260,6 +261,47 @@ TEST(CalendarArea, EveryDateUnitHasItsMessage) {
             r.Meldungen.front().text,
             u"Falsche Eingabe im Werteingabeld! Bitte ändern! Bitte geben Sie das Datum des "_qs +
                 ende);
+    }
+}
+
+// Every unit of the shipped area is one the conversion knows by name, as target and
+// as source: what a unit shows for a day reads back to that day.
+TEST(CalendarArea, RecognisesEveryShippedUnit) {
+    QFile f(QStringLiteral(TALVERO_SOURCE_DIR "/data/database/KALENDER.tsv"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    ObjektListe geliefert;
+    for (const QString& zeile : QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        TAusgabetextobject o;
+        o.Ausgabetext = Ausgabetext_aus_Zeile(zeile);
+        geliefert.push_back(o);
+    }
+    ASSERT_EQ(geliefert.size(), 19u);
+    const auto jd = std::ranges::find_if(geliefert, [](const TAusgabetextobject& o) {
+        return o.Ausgabetext.Einheit == u"Julianisches Datum"_qs;
+    });
+    ASSERT_NE(jd, geliefert.end());
+    const int jdIndex = static_cast<int>(jd - geliefert.begin());
+
+    // 2376000 lies in the French calendar's span, 2460424 in every other one's.
+    for (const QString& tag : {u"2460424"_qs, u"2376000"_qs}) {
+        Umrechnungsauftrag a;
+        a.Eintraege = &geliefert;
+        a.Quellindex = jdIndex;
+        a.Eingabe = tag;
+        const Umrechnungsergebnis hin = Rechnen_Kalender(a);
+        ASSERT_TRUE(hin.Berechnet);
+        for (int quelle = 0; quelle < 19; ++quelle) {
+            const QString name = geliefert[quelle].Ausgabetext.Einheit;
+            const QString text = hin.Ergebnisse[quelle].fliess;
+            ASSERT_FALSE(text.isEmpty()) << name.toStdString();
+            if (text == u"außerh. Bereich"_qs)
+                continue;
+            a.Quellindex = quelle;
+            a.Eingabe = text;
+            const Umrechnungsergebnis zurueck = Rechnen_Kalender(a);
+            ASSERT_TRUE(zurueck.Berechnet) << name.toStdString();
+            EXPECT_EQ(zurueck.Ergebnisse[jdIndex].fliess.text(), tag) << name.toStdString();
+        }
     }
 }
 
