@@ -20,6 +20,8 @@ inline constexpr int Falscher_Aufruf = 2;
 int Befehl_areas(const QStringList& args, Ausgabe& io);
 int Befehl_units(const QStringList& args, Ausgabe& io);
 int Befehl_data(const QStringList& args, Ausgabe& io);
+int Befehl_weekday(const QStringList& args, Ausgabe& io);
+int Befehl_feasts(const QStringList& args, Ausgabe& io);
 
 // Takes "--name VALUE" out of args; nullopt-like empty string if absent. Sets ok to
 // false when the option is given without a value.
