@@ -1,7 +1,6 @@
-#include "test_env.h"
+#include "cli_run.h"
 
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 using talvero::test::Einheitenzeile;
@@ -9,22 +8,10 @@ using talvero::test::Testumgebung;
 
 namespace {
 
-struct Lauf {
-    int code;
-    QString out;
-    QString err;
-};
+using Lauf = talvero::test::Cli_Lauf;
 
 Lauf cli(const Testumgebung& env, const QStringList& args) {
-    QProcess p;
-    p.setProgram(QStringLiteral(TALVERO_BUILD_PROGRAM_DIR "/talvero-cli"));
-    p.setArguments(
-        QStringList{u"--data-root"_qs, env.datenroot(), u"--program-dir"_qs, env.programmordner()} +
-        args);
-    p.start();
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return talvero::test::cli_starten(env, args);
 }
 
 class CliTest : public testing::Test {
