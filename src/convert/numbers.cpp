@@ -1,5 +1,6 @@
 #include "convert/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -84,17 +85,24 @@ std::optional<long double> Zahl_lesen(const QString& text) {
 QString Wissenschaftliche_Form(long double x) {
     if (!std::isfinite(x))
         return Keine_Angabe();
-    char buf[64];
-    const auto r =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 6);
-    const std::string s(buf, r.ptr);
-    const auto e = s.find('e');
-    const int exponent = std::stoi(s.substr(e + 1));
-    QString out = x < 0 ? QStringLiteral("-") : QString();
-    out += QString::fromLatin1(s.substr(0, e));
-    out += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
-    out += QStringLiteral("%1").arg(std::abs(exponent), 4, 10, QLatin1Char('0'));
-    return Tausche(out, u'.', u',');
+    // Built in one buffer: this runs for every unit of an area at every computation.
+    char digits[64];
+    const auto r = std::to_chars(digits, digits + sizeof digits, std::fabs(x),
+                                 std::chars_format::scientific, 6);
+    const char* e = std::find(digits, r.ptr, 'e');
+    int exponent = 0;
+    std::from_chars(e + 2, r.ptr, exponent);
+    char out[32];
+    char* o = out;
+    if (x < 0)
+        *o++ = '-';
+    for (const char* c = digits; c != e; ++c)
+        *o++ = *c == '.' ? ',' : *c;
+    *o++ = 'E';
+    *o++ = e[1] == '-' ? '-' : '+';
+    for (int teiler = 1000; teiler > 0; teiler /= 10)
+        *o++ = char('0' + exponent / teiler % 10);
+    return QString::fromLatin1(out, o - out);
 }
 
 QString Festkomma_Form(long double x, int d) {
@@ -102,7 +110,12 @@ QString Festkomma_Form(long double x, int d) {
         return Keine_Angabe();
     if (x == 0)
         x = 0; // no "-0"
-    return Tausche(fixedText(x, d), u'.', u',');
+    char kurz[128];
+    const auto r = std::to_chars(kurz, kurz + sizeof kurz, x, std::chars_format::fixed, d);
+    if (r.ec != std::errc())
+        return Tausche(fixedText(x, d), u'.', u',');
+    std::replace(kurz, r.ptr, '.', ',');
+    return QString::fromLatin1(kurz, r.ptr - kurz);
 }
 
 int Formatierung(double x) {
