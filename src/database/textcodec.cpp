@@ -1,6 +1,7 @@
 #include "database/textcodec.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace talvero {
@@ -45,8 +46,13 @@ QStringList splitLines(const QString& text) {
 QByteArray toAnsi(QStringView text) {
     QByteArray out;
     out.reserve(text.size());
-    for (const char32_t c : text.toUcs4())
-        out.append(ansiByte(c));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A surrogate pair is one character outside the code page.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        out.append(ansiByte(c.unicode()));
+    }
     return out;
 }
 
@@ -61,7 +67,12 @@ QString fromAnsi(QByteArrayView bytes) {
 }
 
 QString ansiKuerzen(QStringView text, qsizetype maxLength) {
-    return fromAnsi(toAnsi(text.left(maxLength)));
+    const QStringView cut = text.left(maxLength);
+    // Most texts are plain already: keep them without a round trip.
+    const bool plain = std::all_of(cut.begin(), cut.end(), [](QChar c) {
+        return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF);
+    });
+    return plain ? cut.toString() : fromAnsi(toAnsi(cut));
 }
 
 QStringList Textzeilen_lesen(QByteArrayView bytes) {
