@@ -38,6 +38,13 @@ INSTANTIATE_TEST_SUITE_P(
                     GebietFall{"umlautSpelledOutIsAFactorArea", u"Waehrungen", u"0,000000E+0000"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The calendar area has its own routine: dates never go through factors.
+TEST(DispatchTest, CalendarIsNoFactorArea) {
+    const ObjektListe liste = {Eintrag(u"A"_qs, 1, 0), Eintrag(u"B"_qs, 1, 1)};
+    const Umrechnungsergebnis r = Rechnen(u"Kalender"_qs, liste, 0, u"100"_qs);
+    EXPECT_FALSE(r.Berechnet && Festkomma(r) == QStringList(2, u"100,00000000"_qs));
+}
+
 TEST(DispatchTest, NothingToConvertComputesAndReportsNothing) {
     const ObjektListe leer;
     const Umrechnungsergebnis ohne = Rechnen(u"Länge"_qs, leer, 0, u"1"_qs);
