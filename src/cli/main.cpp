@@ -17,6 +17,7 @@ const std::map<QString, std::function<int(const QStringList&, Ausgabe&)>>& befeh
         {QStringLiteral("areas"), Befehl_areas},
         {QStringLiteral("units"), Befehl_units},
         {QStringLiteral("data"), Befehl_data},
+        {QStringLiteral("convert"), Befehl_convert},
         {QStringLiteral("weekday"), Befehl_weekday},
         {QStringLiteral("feasts"), Befehl_feasts},
     };
@@ -28,6 +29,7 @@ constexpr auto kUsage =
     "Befehle:\n"
     "  areas\n"
     "  units GEBIET\n"
+    "  convert GEBIET EINHEIT WERT [--country LAND] [--scientific] [--lighter|--heavier]\n"
     "  data decrypt DATEI [--key SCHLUESSEL]\n"
     "  data encrypt EINGABE AUSGABE [--key SCHLUESSEL]\n"
     "  weekday DATUM\n"

@@ -1,19 +1,20 @@
 #pragma once
 
+// Runs talvero-cli on a test's own data root and program folder.
 #include "test_env.h"
 
 #include <QProcess>
+#include <QStringList>
 
 namespace talvero::test {
 
-// One run of talvero-cli in the environment's own folders.
-struct Cli_Lauf {
+struct Lauf {
     int code;
     QString out;
     QString err;
 };
 
-inline Cli_Lauf cli_starten(const Testumgebung& env, const QStringList& args) {
+inline Lauf cli(const Testumgebung& env, const QStringList& args) {
     QProcess p;
     p.setProgram(QStringLiteral(TALVERO_BUILD_PROGRAM_DIR "/talvero-cli"));
     p.setArguments(QStringList{QStringLiteral("--data-root"), env.datenroot(),

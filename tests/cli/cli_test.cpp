@@ -3,16 +3,12 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+using talvero::test::cli;
 using talvero::test::Einheitenzeile;
+using talvero::test::Lauf;
 using talvero::test::Testumgebung;
 
 namespace {
-
-using Lauf = talvero::test::Cli_Lauf;
-
-Lauf cli(const Testumgebung& env, const QStringList& args) {
-    return talvero::test::cli_starten(env, args);
-}
 
 class CliTest : public testing::Test {
 protected:
