@@ -1,17 +1,12 @@
 #pragma once
 
+#include "convert/integers.h"
+
 #include <QString>
 #include <QStringView>
 #include <expected>
 
 namespace talvero {
-
-// Why a number in a date text or a day count could not be used.
-enum class Zahlfehler {
-    Keine_Zahl, // not a decimal integer at all
-    Zu_gross,   // a decimal integer above the 32-bit range
-    Zu_klein,   // a decimal integer below the 32-bit range
-};
 
 // A day number (Julian day number of the day at noon) or why the text gave none.
 // Day numbers are computed in 64 bits, so no date with 32-bit parts can overflow.
@@ -28,10 +23,6 @@ struct Datumsteile {
 inline QString Ausserhalb_Bereich() {
     return QStringLiteral("außerh. Bereich");
 }
-
-// Strict integer conversion: an optional sign and decimal digits, nothing else.
-// Values must fit into 32 bits; larger ones are reported as such, not wrapped.
-std::expected<qint64, Zahlfehler> Ganzzahl_lesen(QStringView text);
 
 // A whole number as typed for a day count: leading blanks, then as Ganzzahl_lesen.
 std::expected<qint64, Zahlfehler> Ganze_Zahl_lesen(QStringView text);

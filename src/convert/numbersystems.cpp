@@ -71,7 +71,7 @@ std::expected<qint64, Meldung> Wert(Notation notation, QStringView text) {
         const auto n = Ganzzahl_lesen(text);
         if (n)
             return *n;
-        if (n.error() == Ganzzahlfehler::Zu_gross)
+        if (Ausserhalb_32_Bit(n.error()))
             return std::unexpected(
                 Wertfehler(QStringLiteral("Die Zahl ist zu groß! Es sind nur ganze Zahlen von "
                                           "-2147483648 bis 2147483647 erlaubt!")));

@@ -31,8 +31,9 @@ TEST_P(FaktorTest, Converts) {
     ASSERT_TRUE(r.Berechnet) << Meldungstext(r).toStdString();
     EXPECT_TRUE(r.Meldungen.empty());
     EXPECT_EQ(Festkomma(r), c.festkomma);
-    if (!c.wiss.isEmpty())
+    if (!c.wiss.isEmpty()) {
         EXPECT_EQ(Wissenschaftlich(r), c.wiss);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Faktor, FaktorTest,

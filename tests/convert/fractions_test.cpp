@@ -34,8 +34,9 @@ TEST_P(BruecheTest, ConvertsBothWays) {
     EXPECT_TRUE(r.Meldungen.empty());
     EXPECT_EQ(r.Ergebnisse.at(Bruch), Textpaar(QString::fromUtf16(c.bruch)));
     EXPECT_EQ(r.Ergebnisse.at(Dezimalzahl).fliess.text(), QString::fromUtf16(c.dezimal));
-    if (c.dezimal_wiss)
+    if (c.dezimal_wiss) {
         EXPECT_EQ(r.Ergebnisse.at(Dezimalzahl).wiss.text(), QString::fromUtf16(c.dezimal_wiss));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

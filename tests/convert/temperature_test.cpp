@@ -32,8 +32,9 @@ TEST_P(TemperaturTest, Converts) {
         Rechnen(u"Temperatur"_qs, Temperaturen(), c.quelle, QString::fromUtf16(c.eingabe));
     ASSERT_TRUE(r.Berechnet) << Meldungstext(r).toStdString();
     EXPECT_EQ(r.Ergebnisse.at(c.ziel).fliess.text(), QString::fromUtf16(c.festkomma));
-    if (c.wiss)
+    if (c.wiss) {
         EXPECT_EQ(r.Ergebnisse.at(c.ziel).wiss.text(), QString::fromUtf16(c.wiss));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
