@@ -41,26 +41,29 @@ int Befehl_areas(const QStringList& args, Ausgabe& io) {
     return Erfolg;
 }
 
+std::expected<Gebietsdatei, QString> Gebietsdatei_lesen(const QString& Gebietname) {
+    const auto areas = Gebiete_laden();
+    if (!areas)
+        return std::unexpected(areas.error());
+    const auto area = std::ranges::find(*areas, Gebietname, &Typ_GruppenInfo::Gebietname);
+    if (area == areas->end())
+        return std::unexpected(QStringLiteral("Das Gebiet \"%1\" gibt es nicht.").arg(Gebietname));
+    auto lines = Datei_oeffnen_und_entschluesseln(
+        Datenordner_Datei(area->Dateiname + Datendatei_Endung()), Schluessel1());
+    if (!lines)
+        return std::unexpected(lines.error());
+    return Gebietsdatei{*area, std::move(*lines)};
+}
+
 int Befehl_units(const QStringList& args, Ausgabe& io) {
     if (args.size() != 1)
         return Falscher_Aufruf;
-    const auto areas = Gebiete_laden();
-    if (!areas) {
-        io.err << areas.error() << '\n';
+    const auto datei = Gebietsdatei_lesen(args.first());
+    if (!datei) {
+        io.err << datei.error() << '\n';
         return Fehler;
     }
-    const auto area = std::ranges::find(*areas, args.first(), &Typ_GruppenInfo::Gebietname);
-    if (area == areas->end()) {
-        io.err << QStringLiteral("Das Gebiet \"%1\" gibt es nicht.").arg(args.first()) << '\n';
-        return Fehler;
-    }
-    const auto lines = Datei_oeffnen_und_entschluesseln(
-        Datenordner_Datei(area->Dateiname + Datendatei_Endung()), Schluessel1());
-    if (!lines) {
-        io.err << lines.error() << '\n';
-        return Fehler;
-    }
-    for (const QString& line : *lines) {
+    for (const QString& line : datei->Zeilen) {
         const Typ_Ausgabetext unit = Ausgabetext_aus_Zeile(line);
         io.out << unit.Einheit << '\t' << unit.Land_Name << '\t' << unit.Kurzzeichen << '\n';
     }

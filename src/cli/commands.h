@@ -1,7 +1,10 @@
 #pragma once
 
+#include "database/records.h"
+
 #include <QStringList>
 #include <QTextStream>
+#include <expected>
 
 namespace talvero::cli {
 
@@ -20,6 +23,16 @@ inline constexpr int Falscher_Aufruf = 2;
 int Befehl_areas(const QStringList& args, Ausgabe& io);
 int Befehl_units(const QStringList& args, Ausgabe& io);
 int Befehl_data(const QStringList& args, Ausgabe& io);
+int Befehl_weekday(const QStringList& args, Ausgabe& io);
+int Befehl_feasts(const QStringList& args, Ausgabe& io);
+int Befehl_convert(const QStringList& args, Ausgabe& io);
+
+// The area of that name and the plain lines of its data file, or the German message.
+struct Gebietsdatei {
+    Typ_GruppenInfo Gebiet;
+    QStringList Zeilen;
+};
+std::expected<Gebietsdatei, QString> Gebietsdatei_lesen(const QString& Gebietname);
 
 // Takes "--name VALUE" out of args; nullopt-like empty string if absent. Sets ok to
 // false when the option is given without a value.

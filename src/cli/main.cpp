@@ -17,6 +17,9 @@ const std::map<QString, std::function<int(const QStringList&, Ausgabe&)>>& befeh
         {QStringLiteral("areas"), Befehl_areas},
         {QStringLiteral("units"), Befehl_units},
         {QStringLiteral("data"), Befehl_data},
+        {QStringLiteral("convert"), Befehl_convert},
+        {QStringLiteral("weekday"), Befehl_weekday},
+        {QStringLiteral("feasts"), Befehl_feasts},
     };
     return table;
 }
@@ -26,8 +29,11 @@ constexpr auto kUsage =
     "Befehle:\n"
     "  areas\n"
     "  units GEBIET\n"
+    "  convert GEBIET EINHEIT WERT [--country LAND] [--scientific] [--lighter|--heavier]\n"
     "  data decrypt DATEI [--key SCHLUESSEL]\n"
-    "  data encrypt EINGABE AUSGABE [--key SCHLUESSEL]\n";
+    "  data encrypt EINGABE AUSGABE [--key SCHLUESSEL]\n"
+    "  weekday DATUM\n"
+    "  feasts JAHR [--julian]\n";
 
 } // namespace
 
@@ -61,7 +67,9 @@ int main(int argc, char* argv[]) {
         err << kUsage;
         return Falscher_Aufruf;
     }
-    if (args.first() != u"data") {
+    // Pure calculations and the file tools work without the data folder.
+    static const QStringList ohne_Datenordner = {u"data"_qs, u"weekday"_qs, u"feasts"_qs};
+    if (!ohne_Datenordner.contains(args.first())) {
         const auto seeded = Datenordner_einrichten();
         if (!seeded) {
             err << seeded.error() << '\n';

@@ -31,6 +31,29 @@ struct Umrechnungsergebnis {
     std::vector<Ergebnispaar> Ergebnisse;
     std::vector<Meldung> Meldungen;
     bool Frage = false;
+    // The text the value field shows afterwards, when the conversion changed it (a
+    // corrected hydrometer value).
+    std::optional<QString> Neue_Eingabe;
 };
+
+// objectName of the value field; messages about the typed value focus it.
+inline QString Wertfeld() {
+    return QStringLiteral("Edit_Eingabe");
+}
+
+// The entry error: the typed value is unreadable (or zero where that is refused).
+Meldung Eingabefehler();
+
+// An error box about the typed value; the value field gets the focus.
+Meldung Wertfehler(const QString& text);
+
+// The source unit has no formula in its area, so nothing can be converted from it.
+Meldung Keine_Formel();
+
+// A conversion that stops with one message and changes nothing.
+Umrechnungsergebnis Abbruch(Meldung meldung);
+
+// A finished conversion with one result pair per entry.
+Umrechnungsergebnis Ergebnisse(std::vector<Ergebnispaar> paare);
 
 } // namespace talvero

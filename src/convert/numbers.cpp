@@ -1,5 +1,6 @@
 #include "convert/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -7,15 +8,72 @@
 namespace talvero {
 namespace {
 
-// Largest plain magnitude the fixed-point form is asked for in practice is far below
-// this; the buffer only has to hold long double's widest fixed text.
-constexpr std::size_t kBuffer = 5200;
+// A formatted number as bytes: the result texts are built here and become a QString
+// once, which keeps a thousand results per computation cheap.
+struct Text {
+    char data[160];
+    int size = 0;
+
+    QString toQString() const { return QString::fromLatin1(data, size); }
+    void commaForPoint() {
+        for (int i = 0; i < size; ++i)
+            if (data[i] == '.')
+                data[i] = ',';
+    }
+};
+
+// double's printing is much faster than long double's and yields the same rounded
+// digits for the 7 and about 11 places shown; huge and tiny values keep long double.
+bool viaDouble(long double x) {
+    const long double a = std::fabs(x);
+    return a == 0 || (a >= 1e-300L && a < 1e15L);
+}
+
+Text scientific(long double x) {
+    Text t;
+    char digits[64];
+    const long double a = std::fabs(x);
+    const auto r =
+        viaDouble(a)
+            ? std::to_chars(digits, digits + sizeof digits, static_cast<double>(a),
+                            std::chars_format::scientific, 6)
+            : std::to_chars(digits, digits + sizeof digits, a, std::chars_format::scientific, 6);
+    const char* e = std::find(digits, r.ptr, 'e');
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), r.ptr, exponent);
+    if (x < 0)
+        t.data[t.size++] = '-';
+    for (const char* p = digits; p != e; ++p)
+        t.data[t.size++] = *p == '.' ? ',' : *p;
+    t.data[t.size++] = 'E';
+    t.data[t.size++] = exponent < 0 ? '-' : '+';
+    const int magnitude = std::abs(exponent);
+    for (int div = 1000; div > 0; div /= 10)
+        t.data[t.size++] = static_cast<char>('0' + magnitude / div % 10);
+    return t;
+}
+
+std::optional<Text> fixed(long double x, int d) {
+    Text t;
+    const auto r = viaDouble(x) ? std::to_chars(t.data, t.data + sizeof t.data,
+                                                static_cast<double>(x), std::chars_format::fixed, d)
+                                : std::to_chars(t.data, t.data + sizeof t.data, x,
+                                                std::chars_format::fixed, d);
+    if (r.ec != std::errc())
+        return std::nullopt;
+    t.size = static_cast<int>(r.ptr - t.data);
+    t.commaForPoint();
+    return t;
+}
 
 QString fixedText(long double x, int d) {
-    std::string buf(kBuffer, '\0');
+    if (const auto t = fixed(x, d))
+        return t->toQString();
+    // Only huge magnitudes need more room than the everyday buffer.
+    std::string big(5200, '\0');
     const auto r =
-        std::to_chars(buf.data(), buf.data() + buf.size(), x, std::chars_format::fixed, d);
-    return QString::fromLatin1(buf.data(), r.ptr - buf.data());
+        std::to_chars(big.data(), big.data() + big.size(), x, std::chars_format::fixed, d);
+    return Tausche(QString::fromLatin1(big.data(), r.ptr - big.data()), u'.', u',');
 }
 
 } // namespace
@@ -84,17 +142,7 @@ std::optional<long double> Zahl_lesen(const QString& text) {
 QString Wissenschaftliche_Form(long double x) {
     if (!std::isfinite(x))
         return Keine_Angabe();
-    char buf[64];
-    const auto r =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(x), std::chars_format::scientific, 6);
-    const std::string s(buf, r.ptr);
-    const auto e = s.find('e');
-    const int exponent = std::stoi(s.substr(e + 1));
-    QString out = x < 0 ? QStringLiteral("-") : QString();
-    out += QString::fromLatin1(s.substr(0, e));
-    out += exponent < 0 ? QStringLiteral("E-") : QStringLiteral("E+");
-    out += QStringLiteral("%1").arg(std::abs(exponent), 4, 10, QLatin1Char('0'));
-    return Tausche(out, u'.', u',');
+    return scientific(x).toQString();
 }
 
 QString Festkomma_Form(long double x, int d) {
@@ -102,7 +150,7 @@ QString Festkomma_Form(long double x, int d) {
         return Keine_Angabe();
     if (x == 0)
         x = 0; // no "-0"
-    return Tausche(fixedText(x, d), u'.', u',');
+    return fixedText(x, d);
 }
 
 int Formatierung(double x) {

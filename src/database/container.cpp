@@ -64,30 +64,58 @@ public:
             throw std::runtime_error("AES init failed");
         EVP_CIPHER_CTX_set_padding(ctx_.get(), 0);
     }
-    ~CounterStream() { OPENSSL_cleanse(block_.data(), block_.size()); }
+    ~CounterStream() {
+        OPENSSL_cleanse(block_.data(), block_.size());
+        OPENSSL_cleanse(batch_.data(), batch_.size());
+    }
 
     void apply(char* data, qsizetype n) {
-        for (qsizetype i = 0; i < n; ++i) {
-            if (used_ == 16)
+        qsizetype i = 0;
+        while (i < n) {
+            if (used_ < 16) {
+                data[i++] ^= static_cast<char>(block_[used_++]);
+                continue;
+            }
+            const qsizetype blocks = std::min<qsizetype>((n - i) / 16, kBatch);
+            if (blocks == 0) {
                 nextBlock();
-            data[i] = static_cast<char>(data[i] ^ block_[used_++]);
+                continue;
+            }
+            // Whole blocks in one cipher call: the counters first, then their encryption.
+            for (qsizetype b = 0; b < blocks; ++b) {
+                increment();
+                std::copy(counter_.begin(), counter_.end(), batch_.begin() + 16 * b);
+            }
+            encrypt(batch_.data(), batch_.data(), static_cast<int>(16 * blocks));
+            for (qsizetype k = 0; k < 16 * blocks; ++k)
+                data[i + k] ^= static_cast<char>(batch_[k]);
+            i += 16 * blocks;
         }
     }
 
 private:
-    void nextBlock() {
+    static constexpr qsizetype kBatch = 1024;
+
+    void increment() {
         for (int j = 0; j < 8; ++j)
             if (++counter_[j] != 0)
                 break;
+    }
+    void encrypt(unsigned char* out, const unsigned char* in, int len) {
         int outLen = 0;
-        if (EVP_EncryptUpdate(ctx_.get(), block_.data(), &outLen, counter_.data(), 16) != 1)
+        if (EVP_EncryptUpdate(ctx_.get(), out, &outLen, in, len) != 1)
             throw std::runtime_error("AES failed");
+    }
+    void nextBlock() {
+        increment();
+        encrypt(block_.data(), counter_.data(), 16);
         used_ = 0;
     }
 
     std::unique_ptr<EVP_CIPHER_CTX, CipherCtxFree> ctx_;
     std::array<unsigned char, 16> counter_{};
     std::array<unsigned char, 16> block_{};
+    std::array<unsigned char, 16 * kBatch> batch_{};
     int used_ = 16;
 };
 

@@ -44,22 +44,15 @@ QStringList splitLines(const QString& text) {
 } // namespace
 
 QByteArray toAnsi(QStringView text) {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char* p = out.data();
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        if (QChar::isSurrogate(c)) {
-            // A pair is one character, and no character outside the BMP is in the
-            // code page; a lone surrogate is not representable either.
-            if (QChar::isHighSurrogate(c) && i + 1 < n && text[i + 1].isLowSurrogate())
-                ++i;
-            *p++ = '?';
-            continue;
-        }
-        *p++ = ansiByte(c);
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A surrogate pair is one character outside the code page.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        out.append(ansiByte(c.unicode()));
     }
-    out.truncate(p - out.constData());
     return out;
 }
 
@@ -74,12 +67,12 @@ QString fromAnsi(QByteArrayView bytes) {
 }
 
 QString ansiKuerzen(QStringView text, qsizetype maxLength) {
-    const QStringView kurz = text.left(maxLength);
-    // Text of Latin-1 letters outside 0x80..0x9F goes through the code page unchanged.
-    const bool unveraendert = std::all_of(kurz.begin(), kurz.end(), [](QChar c) {
+    const QStringView cut = text.left(maxLength);
+    // Most texts are plain already: keep them without a round trip.
+    const bool plain = std::all_of(cut.begin(), cut.end(), [](QChar c) {
         return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF);
     });
-    return unveraendert ? kurz.toString() : fromAnsi(toAnsi(kurz));
+    return plain ? cut.toString() : fromAnsi(toAnsi(cut));
 }
 
 QStringList Textzeilen_lesen(QByteArrayView bytes) {

@@ -1,31 +1,14 @@
-#include "test_env.h"
+#include "cli_run.h"
 
 #include <QFile>
-#include <QProcess>
 #include <gtest/gtest.h>
 
+using talvero::test::cli;
 using talvero::test::Einheitenzeile;
+using talvero::test::Lauf;
 using talvero::test::Testumgebung;
 
 namespace {
-
-struct Lauf {
-    int code;
-    QString out;
-    QString err;
-};
-
-Lauf cli(const Testumgebung& env, const QStringList& args) {
-    QProcess p;
-    p.setProgram(QStringLiteral(TALVERO_BUILD_PROGRAM_DIR "/talvero-cli"));
-    p.setArguments(
-        QStringList{u"--data-root"_qs, env.datenroot(), u"--program-dir"_qs, env.programmordner()} +
-        args);
-    p.start();
-    p.waitForFinished(30000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 class CliTest : public testing::Test {
 protected:
