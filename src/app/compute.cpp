@@ -18,7 +18,15 @@ void TMyWindow::RechentasteClick() {
         auftrag.Eintraege = &ObjektListe;
         auftrag.Quellindex = std::max(0, Aktuelle_Zeile());
 
-        Umrechnungsergebnis ergebnis = umrechner_(auftrag);
+        // A conversion that corrects the typed value shows the corrected text, also in
+        // the headline.
+        const auto rechnen = [&] {
+            Umrechnungsergebnis e = umrechner_(auftrag);
+            if (e.Neue_Eingabe)
+                Edit_Eingabe->setText(*e.Neue_Eingabe);
+            return e;
+        };
+        Umrechnungsergebnis ergebnis = rechnen();
         // A question (lighter than water?) is asked once; Abbrechen computes nothing.
         if (ergebnis.Frage && !ergebnis.Meldungen.empty()) {
             const Antwort a = meldungsdienst().fragen(ergebnis.Meldungen.front().text, true);
@@ -26,7 +34,7 @@ void TMyWindow::RechentasteClick() {
                 ergebnis = {};
             } else {
                 auftrag.Leichter_als_Wasser = (a == Antwort::Ja);
-                ergebnis = umrechner_(auftrag);
+                ergebnis = rechnen();
                 if (ergebnis.Frage)
                     ergebnis = {};
             }

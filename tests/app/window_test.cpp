@@ -384,6 +384,27 @@ TEST(ComputeTest, QuestionIsAskedAndAnswered) {
     EXPECT_FALSE(w->rechenmodus());
 }
 
+TEST(ComputeTest, CorrectedValueIsShownAndComputedMessagesFollow) {
+    Fensterumgebung f;
+    auto w = f.Fenster_starten();
+    f.Meldungstexte();
+    Testumrechner fake;
+    w->Umrechner_setzen([&](const Umrechnungsauftrag& a) {
+        Umrechnungsauftrag korrigiert = a;
+        korrigiert.Eingabe = u"10"_qs;
+        Umrechnungsergebnis r = fake(korrigiert);
+        r.Neue_Eingabe = u"10"_qs;
+        r.Meldungen.push_back({Meldungsart::Schlicht, u"Werte < 10 nicht zulässig"_qs, {}});
+        return r;
+    });
+    Kind<QLineEdit>(*w, "Edit_Eingabe")->setText(u"3"_qs);
+    w->RechentasteClick();
+    EXPECT_EQ(Kind<QLineEdit>(*w, "Edit_Eingabe")->text(), u"10"_qs);
+    EXPECT_EQ(Text(*w, "Label_Ausgangseinheit"), u"10  Meter"_qs);
+    EXPECT_EQ(f.Meldungstexte(), QStringList{u"Werte < 10 nicht zulässig"_qs});
+    EXPECT_EQ(w->Objekte()[1].Rechenergebnis_wiss.text(), u"3,937008E+0002"_qs);
+}
+
 TEST(HeadlineTest, BlinksFiveTimesThenStaysVisible) {
     Fensterumgebung f;
     auto w = f.Fenster_starten();
