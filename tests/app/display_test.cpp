@@ -3,6 +3,8 @@
 #include "app/unitlist.h"
 #include "app_env.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -163,6 +165,41 @@ TEST(InfoPanelTest, CaptionsFollowTheArea) {
                              "Info_reg_Unterschiede", "Info_entspricht2"})
         EXPECT_EQ(text(name), QString()) << name;
     EXPECT_EQ(text("Label_Information"), u"Information"_qs);
+}
+
+} // namespace
+
+namespace {
+
+// The shipped database seeds an empty data folder at start; every area loads without a
+// message, no unit is hidden by its country and every unit's country has its flag.
+TEST(ShippedDatabaseTest, EveryAreaLoadsAndEveryCountryHasAFlag) {
+    Anwendung_sicherstellen();
+    Testumgebung env;
+    qputenv("TALVERO_PROGRAM_DIR", TALVERO_BUILD_PROGRAM_DIR);
+    Meldungsrekorder rekorder;
+    meldungsdienst_installieren(&rekorder);
+    {
+        auto w = std::make_unique<TMyWindow>();
+        w->show();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(rekorder.gezeigt.size(), 1u) << "only the settings message";
+        auto* box = w->findChild<QComboBox*>(u"ComboBox2"_qs);
+        ASSERT_GT(box->count(), 10);
+        Flaggenspeicher flaggen;
+        for (int i = 0; i < box->count(); ++i) {
+            box->setCurrentIndex(i);
+            w->ComboBox2Change();
+            EXPECT_FALSE(w->Objekte().empty()) << box->itemText(i).toStdString();
+            // A country missing from the country file would hide its units.
+            EXPECT_EQ(w->Ausblendungen_wegen_Land(), 0) << box->itemText(i).toStdString();
+            for (const auto& e : w->Objekte())
+                EXPECT_FALSE(flaggen.Flagge(e.Ausgabetext.Land_Name).isNull())
+                    << e.Ausgabetext.Land_Name.toStdString();
+        }
+        EXPECT_EQ(rekorder.gezeigt.size(), 1u);
+    }
+    meldungsdienst_installieren(nullptr);
 }
 
 } // namespace
