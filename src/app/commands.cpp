@@ -49,8 +49,8 @@ void Freigeben(QAction* a, bool an) {
     a->setEnabled(an && !a->property(Spaeter).toBool());
 }
 
-Befehle* Befehle_erzeugen(QMainWindow* window, QComboBox* ComboBox2) {
-    auto* b = new Befehle{};
+std::unique_ptr<Befehle> Befehle_erzeugen(QMainWindow* window, QComboBox* ComboBox2) {
+    auto b = std::make_unique<Befehle>();
     QMenuBar* bar = window->menuBar();
 
     QMenu* datei = bar->addMenu(QStringLiteral("&Datei"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 class QAction;
 class QActionGroup;
 class QComboBox;
@@ -61,7 +63,7 @@ struct Befehle {
 };
 
 // Builds the menu bar and the tool bar (with the area box first) of the window.
-Befehle* Befehle_erzeugen(QMainWindow* window, QComboBox* ComboBox2);
+std::unique_ptr<Befehle> Befehle_erzeugen(QMainWindow* window, QComboBox* ComboBox2);
 
 // Enables or disables an entry; entries whose function comes later stay disabled.
 void Freigeben(QAction* a, bool an);

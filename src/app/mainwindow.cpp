@@ -69,9 +69,7 @@ TMyWindow::TMyWindow(QWidget* parent) : QMainWindow(parent) {
     resize(breite, static_cast<int>(std::lrint(Entwurfshoehe * Resolution_Faktor)));
 }
 
-TMyWindow::~TMyWindow() {
-    delete befehle_;
-}
+TMyWindow::~TMyWindow() = default;
 
 void TMyWindow::Oberflaeche_aufbauen() {
     ComboBox2 = new QComboBox(this);

@@ -6,6 +6,7 @@
 #include "database/records.h"
 
 #include <QMainWindow>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -147,7 +148,7 @@ private:
     QToolButton* SpeedButton8 = nullptr;
     QToolButton* SpeedButton9 = nullptr;
     QToolButton* SpeedButton10 = nullptr;
-    Befehle* befehle_ = nullptr;
+    std::unique_ptr<Befehle> befehle_;
     TLand_neu_Dlg* laender_ = nullptr;
 };
 
