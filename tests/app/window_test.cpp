@@ -18,6 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace talvero;
@@ -546,6 +547,34 @@ TEST(TranslationTest, StandardButtonsAreGerman) {
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove(u'&'), u"Nein"_qs);
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove(u'&'), u"Abbrechen"_qs);
     EXPECT_EQ(box.button(QMessageBox::Ok)->text().remove(u'&'), u"OK"_qs);
+}
+
+} // namespace
+
+namespace {
+
+TEST(LayoutTest, WidthFollowsTheScreenAndTheListTheHeight) {
+    Fensterumgebung f;
+    auto w = f.Fenster_starten();
+    const double faktor = w->Aufloesungsfaktor();
+    EXPECT_DOUBLE_EQ(faktor, w->logicalDpiX() / 96.0 * 1.02);
+    const int breite = static_cast<int>(std::lrint(585 * faktor));
+    EXPECT_EQ(w->width(), breite);
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    auto* list = Kind<QListView>(*w, "ListBoxEinheit");
+    w->resize(900, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->width(), breite) << "the width springs back";
+    const int klein = list->height();
+    w->resize(900, 800);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->height(), 800);
+    EXPECT_EQ(list->height() - klein, 300) << "the list takes what the height gives";
+
+    // The list's font is made smaller again by the screen factor.
+    const double punkte = QApplication::font().pointSizeF();
+    EXPECT_EQ(list->font().pointSize(), static_cast<int>(std::lrint(punkte / faktor)));
 }
 
 } // namespace
