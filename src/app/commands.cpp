@@ -141,10 +141,13 @@ std::unique_ptr<Befehle> Befehle_erzeugen(QMainWindow* window, QComboBox* ComboB
              {"Zeichentabellen1", QStringLiteral("&Zeichentabellen")},
              {"Auslandsvorwahlen1", QStringLiteral("Auslands&vorwahlen")},
              {"Buchstabiertafel1", QStringLiteral("&Buchstabiertafel")},
-             {"ImmerwaehrenderKalender1", QStringLiteral("&Immerwährender Kalender")},
              {"Konfektionsgroessen1", QStringLiteral("&Konfektionsgrößen")},
              {"Naehrwerttabelle1", QStringLiteral("&Nährwerttabelle")}})
         Spaeter_da(Eintrag(info, name, text));
+    b->ImmerwaehrenderKalender1 =
+        Eintrag(info, "ImmerwaehrenderKalender1", QStringLiteral("&Immerwährender Kalender"),
+                QStringLiteral("Wochentag eines Datums und bewegliche "
+                               "Feiertage eines Jahres"));
 
     QMenu* extras = bar->addMenu(QStringLiteral("E&xtras"));
     Spaeter_da(Eintrag(extras, "MolmassenRechner1", QStringLiteral("&Molmassen-Rechner")));

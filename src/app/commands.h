@@ -40,6 +40,7 @@ struct Befehle {
     QAction* Laenderausblenden1;
     QAction* AutomatischesRechnen1;
     // "&Hilfe"
+    QAction* ImmerwaehrenderKalender1;
     QAction* Index1;
     QAction* UeberTalvero1;
     // Popup menu of the unit list.

@@ -1,5 +1,7 @@
 #include "app/dialogs.h"
 
+#include "app/calendar_dialog.h"
+
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QLabel>
@@ -77,7 +79,7 @@ void Dialoge_erzeugen(QWidget* parent) {
     shell("TANSIASCII_TabelleDlg");
     shell("TAuslandsvorwahlDlg");
     shell("TBuchstabiertafelDlg");
-    shell("TKalenderDlg");
+    new TKalenderDlg(parent);
     shell("TKoerper_Berechnung_DlgN");
     shell("TFaktor_aendern");
 }

@@ -1,6 +1,5 @@
 #include "app/mainwindow.h"
 #include "app/translations.h"
-#include "convert/dispatch.h"
 
 #include <QApplication>
 
@@ -14,7 +13,6 @@ int main(int argc, char* argv[]) {
     talvero::Deutsche_Uebersetzung_installieren(app);
 
     talvero::TMyWindow window;
-    window.Umrechner_setzen(talvero::Umrechnen);
     window.show();
     return app.exec();
 }

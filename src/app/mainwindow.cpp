@@ -1,5 +1,7 @@
 #include "app/mainwindow.h"
 
+#include "app/calendar_dialog.h"
+
 #include "app/commands.h"
 #include "app/dialogs.h"
 #include "app/headline.h"
@@ -213,6 +215,8 @@ void TMyWindow::Befehle_verbinden() {
     connect(b.AutomatischesRechnen1, &QAction::triggered, this,
             &TMyWindow::AutomatischesRechnen1Click);
     connect(b.UeberTalvero1, &QAction::triggered, this, &TMyWindow::UeberTalvero1Click);
+    connect(b.ImmerwaehrenderKalender1, &QAction::triggered, this,
+            &TMyWindow::ImmerwaehrenderKalender1Click);
     if (QMenu* einheit = menuBar()->findChild<QMenu*>(QStringLiteral("Einheit1")))
         connect(einheit, &QMenu::aboutToShow, this, &TMyWindow::Ausblendknoepfe_setzen);
 
@@ -506,6 +510,11 @@ void TMyWindow::AutomatischesRechnen1Click() {
 void TMyWindow::UeberTalvero1Click() {
     if (auto* box = findChild<TueberBox*>(QStringLiteral("TueberBox")))
         box->exec();
+}
+
+void TMyWindow::ImmerwaehrenderKalender1Click() {
+    if (auto* dialog = findChild<TKalenderDlg*>(QStringLiteral("TKalenderDlg")))
+        dialog->exec();
 }
 
 bool TMyWindow::eventFilter(QObject* watched, QEvent* event) {

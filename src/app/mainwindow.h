@@ -2,6 +2,7 @@
 
 #include "app/compute.h"
 #include "app/flags.h"
+#include "convert/dispatch.h"
 #include "database/hiding.h"
 #include "database/records.h"
 
@@ -69,6 +70,7 @@ public:
     void ToolButton1Click();
     void ToolButton7Click();
     void UeberTalvero1Click();
+    void ImmerwaehrenderKalender1Click();
 
     // The state, for the dialogs and for tests.
     const talvero::ObjektListe& Objekte() const { return ObjektListe; }
@@ -127,8 +129,8 @@ private:
     double Resolution_Faktor = 1.02;
 
     bool gezeigt_ = false;
-    bool fuellt_ = false; // the list is being refilled: no click handling
-    Umrechner umrechner_;
+    bool fuellt_ = false;             // the list is being refilled: no click handling
+    Umrechner umrechner_ = Umrechnen; // tests set a stand-in
     Flaggenspeicher flaggen_;
 
     // Controls.
