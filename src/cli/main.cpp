@@ -14,12 +14,9 @@ namespace {
 
 const std::map<QString, std::function<int(const QStringList&, Ausgabe&)>>& befehle() {
     static const std::map<QString, std::function<int(const QStringList&, Ausgabe&)>> table = {
-        {QStringLiteral("areas"), Befehl_areas},
-        {QStringLiteral("units"), Befehl_units},
-        {QStringLiteral("data"), Befehl_data},
-        {QStringLiteral("convert"), Befehl_convert},
-        {QStringLiteral("weekday"), Befehl_weekday},
-        {QStringLiteral("feasts"), Befehl_feasts},
+        {QStringLiteral("areas"), Befehl_areas},     {QStringLiteral("units"), Befehl_units},
+        {QStringLiteral("data"), Befehl_data},       {QStringLiteral("convert"), Befehl_convert},
+        {QStringLiteral("weekday"), Befehl_weekday}, {QStringLiteral("feasts"), Befehl_feasts},
     };
     return table;
 }

@@ -59,8 +59,7 @@ Umrechnungsergebnis aus_Bruch(const Umrechnungsauftrag& auftrag) {
                                                  "kein Bruch! Richtig z.B. 1/5!")));
     const auto Z = Ganzzahl_lesen(QStringView(s).left(p));
     const auto N = Ganzzahl_lesen(QStringView(s).mid(p + 1));
-    if ((!Z && Ausserhalb_32_Bit(Z.error())) ||
-        (!N && Ausserhalb_32_Bit(N.error())))
+    if ((!Z && Ausserhalb_32_Bit(Z.error())) || (!N && Ausserhalb_32_Bit(N.error())))
         return Abbruch(Wertfehler(
             QStringLiteral("Falsche Eingabe im Werteingabeld! Zähler und Nenner müssen zwischen "
                            "-2147483648 und 2147483647 liegen!")));

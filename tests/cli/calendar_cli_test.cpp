@@ -4,8 +4,8 @@
 
 namespace {
 
-using talvero::test::Lauf;
 using talvero::test::cli;
+using talvero::test::Lauf;
 using talvero::test::Testumgebung;
 
 TEST(CalendarCli, Weekday) {
