@@ -1,5 +1,7 @@
 #include "calendar/calendar_area.h"
 
+#include <optional>
+
 #include "calendar/calendars.h"
 #include "calendar/datecheck.h"
 
@@ -150,6 +152,24 @@ QString leseMeldung(const Kalendereinheit& e, Zahlfehler f) {
            e.Meldung.toString();
 }
 
+// The message for a failed shape check, nullopt when the text passed; an empty text
+// stands for "nothing typed".
+std::optional<QString> pruefMeldung(Pruefergebnis p, const QString& leer, const QString& falsch) {
+    switch (p) {
+    case Pruefergebnis::Gut:
+        return std::nullopt;
+    case Pruefergebnis::Leer:
+        return leer;
+    case Pruefergebnis::Zu_gross:
+        return zuSpaet();
+    case Pruefergebnis::Zu_klein:
+        return zuFrueh();
+    case Pruefergebnis::Falsch:
+        break;
+    }
+    return falsch;
+}
+
 // The day number typed for unit e, or the message why there is none. An empty
 // message text means: nothing typed, nothing to do.
 std::expected<qint64, QString> lesen(const Kalendereinheit& e, const QString& eingabe) {
@@ -161,33 +181,16 @@ std::expected<qint64, QString> lesen(const Kalendereinheit& e, const QString& ei
         return *n + e.Versatz;
     }
     case Eingabeart::Datum:
-        switch (Datum_pruefen(eingabe, e.Hoechster_Tag, e.Hoechster_Monat)) {
-        case Pruefergebnis::Leer:
-            return std::unexpected(QString());
-        case Pruefergebnis::Falsch:
-            return std::unexpected(Datumsform_Meldung(e.Jahr_0_Hinweis));
-        case Pruefergebnis::Zu_gross:
-            return std::unexpected(zuSpaet());
-        case Pruefergebnis::Zu_klein:
-            return std::unexpected(zuFrueh());
-        case Pruefergebnis::Gut:
-            break;
-        }
+        if (const auto m = pruefMeldung(Datum_pruefen(eingabe, e.Hoechster_Tag, e.Hoechster_Monat),
+                                        QString(), Datumsform_Meldung(e.Jahr_0_Hinweis)))
+            return std::unexpected(*m);
         if (e.Luecke_1582 && Abendlaendisch_fehlender_Tag(eingabe))
             return std::unexpected(Fehlender_Tag_Meldung());
         break;
     case Eingabeart::Maya:
-        switch (Maya_Datum_pruefen(eingabe)) {
-        case Pruefergebnis::Leer:
-        case Pruefergebnis::Falsch:
-            return std::unexpected(Maya_Form_Meldung());
-        case Pruefergebnis::Zu_gross:
-            return std::unexpected(zuSpaet());
-        case Pruefergebnis::Zu_klein:
-            return std::unexpected(zuFrueh());
-        case Pruefergebnis::Gut:
-            break;
-        }
+        if (const auto m =
+                pruefMeldung(Maya_Datum_pruefen(eingabe), Maya_Form_Meldung(), Maya_Form_Meldung()))
+            return std::unexpected(*m);
         break;
     }
     const Tagesnummer J = e.Zu_JD(eingabe);
