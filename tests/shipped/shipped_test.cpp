@@ -25,6 +25,37 @@ QByteArray sortKey(const QString& name) {
     return toAnsi(upper);
 }
 
+// True for a factor such as 0,333333333 or 1.84013072833333E-6: a repeating decimal
+// cut after a few periods, which shows in the last displayed digits. Such factors must
+// carry the full precision of the number type (about 20 digits).
+bool cutRepeatingDecimal(const QString& factor) {
+    const QString t = Tausche(factor, u',', u'.');
+    const qsizetype point = t.indexOf(u'.');
+    if (point < 0)
+        return false;
+    const qsizetype e = t.indexOf(u'E', point, Qt::CaseInsensitive);
+    const QString fraction = t.mid(point + 1, e < 0 ? -1 : e - point - 1);
+    QString significant = t.left(point) + fraction;
+    significant.remove(u'-').remove(u'+');
+    while (significant.startsWith(u'0'))
+        significant.remove(0, 1);
+    if (significant.size() < 9 || significant.size() >= 19)
+        return false;
+    const QString body = fraction.chopped(1);
+    for (int period = 1; period <= 6; ++period) {
+        const QString pattern = body.right(period);
+        if (body.size() < 3 * period || pattern.count(u'0') == period ||
+            pattern.count(u'9') == period)
+            continue;
+        // The last digit continues the period, rounded or not.
+        const int next = pattern.at(0).digitValue();
+        const int last = fraction.back().digitValue();
+        if (body.endsWith(pattern.repeated(3)) && (last == next || last == next + 1))
+            return true;
+    }
+    return false;
+}
+
 class ShippedDatabaseTest : public testing::Test {
 protected:
     std::vector<Ausgeliefertes_Gebiet> areas = Ausgelieferte_Gebiete();
@@ -56,6 +87,8 @@ TEST_F(ShippedDatabaseTest, EveryLineIsWellFormed) {
             const QString where = a.gruppe.Gebietname + u" Zeile "_qs + QString::number(n + 1);
             ASSERT_EQ(f.size(), 19) << qPrintable(where);
             EXPECT_TRUE(Zahl_lesen(f[8]).has_value())
+                << qPrintable(where) << " Faktor " << qPrintable(f[8]);
+            EXPECT_FALSE(cutRepeatingDecimal(f[8]))
                 << qPrintable(where) << " Faktor " << qPrintable(f[8]);
             for (const auto& [field, most] : kLimits)
                 EXPECT_LE(f[field - 1].size(), most)
