@@ -237,4 +237,11 @@ Umrechnungsergebnis Rechnen_Kalender(const Umrechnungsauftrag& auftrag) {
     return r;
 }
 
+QStringList Kalender_Einheitennamen() {
+    QStringList namen;
+    for (const Kalendereinheit& e : einheiten())
+        namen << e.Name.toString();
+    return namen;
+}
+
 } // namespace talvero

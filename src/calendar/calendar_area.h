@@ -2,6 +2,8 @@
 
 #include "convert/conversion.h"
 
+#include <QStringList>
+
 namespace talvero {
 
 // The area "Kalender": converts the date or day count typed for the source unit into
@@ -13,5 +15,8 @@ namespace talvero {
 // Only day numbers 0 to 10 000 000 are computed; anything beyond, numbers beyond 32
 // bits included, gets the matching range message.
 Umrechnungsergebnis Rechnen_Kalender(const Umrechnungsauftrag& auftrag);
+
+// The names of the units the area "Kalender" knows, in the order of its table.
+QStringList Kalender_Einheitennamen();
 
 } // namespace talvero

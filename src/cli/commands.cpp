@@ -48,8 +48,7 @@ std::expected<Gebietsdatei, QString> Gebietsdatei_lesen(const QString& Gebietnam
     const auto area = std::ranges::find(*areas, Gebietname, &Typ_GruppenInfo::Gebietname);
     if (area == areas->end())
         return std::unexpected(QStringLiteral("Das Gebiet \"%1\" gibt es nicht.").arg(Gebietname));
-    auto lines = Datei_oeffnen_und_entschluesseln(
-        Datenordner_Datei(area->Dateiname + Datendatei_Endung()), Schluessel1());
+    auto lines = Datendatei_lesen(area->Dateiname);
     if (!lines)
         return std::unexpected(lines.error());
     return Gebietsdatei{*area, std::move(*lines)};

@@ -2,7 +2,10 @@
 
 #include "database/datafile.h"
 #include "database/folders.h"
+#include "database/keys.h"
 #include "database/tokens.h"
+
+#include <QDir>
 
 namespace talvero {
 
@@ -15,6 +18,24 @@ std::expected<std::vector<Typ_GruppenInfo>, QString> Gebiete_laden() {
     for (const QString& line : *lines)
         areas.push_back(GruppenInfo_aus_Zeile(line));
     return areas;
+}
+
+namespace {
+
+// A file name from the area table must stay inside the data folder.
+bool Dateiname_zulaessig(const QString& name) {
+    return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') && name != u".." &&
+           name != u"." && !name.contains(QChar(0));
+}
+
+} // namespace
+
+std::expected<QStringList, QString> Datendatei_lesen(const QString& Dateiname) {
+    const QString path = Datenordner_Datei(Dateiname + Datendatei_Endung());
+    if (!Dateiname_zulaessig(Dateiname))
+        return std::unexpected(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden.")
+                                   .arg(QDir::toNativeSeparators(path)));
+    return Datei_oeffnen_und_entschluesseln(path, Schluessel1());
 }
 
 std::expected<void, QString> Gebiete_speichern(const std::vector<Typ_GruppenInfo>& Gruppeninfos) {

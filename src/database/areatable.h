@@ -3,6 +3,7 @@
 #include "database/records.h"
 
 #include <QString>
+#include <QStringList>
 #include <expected>
 #include <vector>
 
@@ -10,6 +11,10 @@ namespace talvero {
 
 // The area table "_GRUPPEN.NFO1" of the data folder, one record per line.
 std::expected<std::vector<Typ_GruppenInfo>, QString> Gebiete_laden();
+
+// The plain lines of an area's data file (Dateiname + ".DAT1" in the data folder). A
+// file name that would lead out of the data folder is refused like a missing file.
+std::expected<QStringList, QString> Datendatei_lesen(const QString& Dateiname);
 
 // Writes the three fields of every area, joined by tabs, in table order.
 std::expected<void, QString> Gebiete_speichern(const std::vector<Typ_GruppenInfo>& Gruppeninfos);

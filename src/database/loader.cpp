@@ -1,20 +1,12 @@
 #include "database/loader.h"
 
-#include "database/datafile.h"
-#include "database/folders.h"
-#include "database/keys.h"
+#include "database/areatable.h"
 #include "database/ordering.h"
 
 #include <QSet>
 
 namespace talvero {
 namespace {
-
-// A file name from the area table must stay inside the data folder.
-bool Dateiname_zulaessig(const QString& name) {
-    return !name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\') && name != u".." &&
-           name != u"." && !name.contains(QChar(0));
-}
 
 Meldung Reparaturmeldung(const QString& Gebietname) {
     return {Meldungsart::Schlicht,
@@ -32,10 +24,7 @@ Ladeergebnis Werte_Datei_in_ObjektListe(const Ladeauftrag& auftrag, Ausblendunge
     const QString& gebiet = auftrag.Gebiet.Gebietname;
     const QString& datei = auftrag.Gebiet.Dateiname;
 
-    std::expected<QStringList, QString> gelesen = std::unexpected(QString());
-    if (Dateiname_zulaessig(datei))
-        gelesen = Datei_oeffnen_und_entschluesseln(Datenordner_Datei(datei + Datendatei_Endung()),
-                                                   Schluessel1());
+    const auto gelesen = Datendatei_lesen(datei);
     if (!gelesen) {
         ergebnis.Meldungen.push_back({Meldungsart::Fehler,
                                       QStringLiteral("Die Datei ") + datei +

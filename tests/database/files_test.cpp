@@ -94,6 +94,22 @@ TEST(DataFileTest, RoundTripAndFailedReads) {
             .has_value());
 }
 
+TEST(DataFileTest, AreaFileNamesStayInsideTheDataFolder) {
+    Testumgebung env;
+    QDir().mkpath(env.datenordner());
+    const QStringList lines{u"j\tn"_qs};
+    // A readable file just outside the data folder.
+    ASSERT_TRUE(
+        Datei_verschluesseln_und_speichern(lines, env.datenroot() + u"/OUT.DAT1"_qs, Schluessel1())
+            .has_value());
+    ASSERT_TRUE(
+        Datei_verschluesseln_und_speichern(lines, env.datenordner() + u"IN.DAT1"_qs, Schluessel1())
+            .has_value());
+    EXPECT_EQ(Datendatei_lesen(u"IN"_qs).value(), lines);
+    for (const QString& name : {u"../OUT"_qs, u"..\\OUT"_qs, u""_qs})
+        EXPECT_FALSE(Datendatei_lesen(name).has_value()) << qPrintable(name);
+}
+
 TEST(DataFileTest, ByteOrderMarkInsideTheContainerIsHonoured) {
     Testumgebung env;
     QDir().mkpath(env.datenordner());
